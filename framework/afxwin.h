@@ -1,0 +1,15 @@
+#pragma once
+// The framework in one include.
+#include "carray.h"
+#include "cdialog.h"
+#include "cfile.h"
+#include "cfiledialog.h"
+#include "controls.h"
+#include "cobject.h"
+#include "cstring.h"
+#include "cwinapp.h"
+#include "cwnd.h"
+#include "ddx.h"
+#include "msgbox.h"
+#include "propsheet.h"
+#include "syscalls.h"

@@ -1,0 +1,95 @@
+// Walks the wizard to its end the way a person would and saves a screenshot
+// of every page and message box it meets:
+//   wizdriver walk <PatchWizard.exe> <screenshot folder> [setup directory]
+// The removal road is taken when the paths page offers Finish; otherwise the
+// setup directory is typed in and the setup road is walked. Message boxes are
+// answered No (the restart question) or OK.
+#include "WizardDriver.h"
+#include <cstdio>
+#include <string>
+
+namespace {
+
+int g_shot = 0;
+std::string g_folder;
+
+void Shot(HWND hWnd, const char* name)
+{
+    char file[64];
+    std::snprintf(file, sizeof file, "%d-%s.bmp", ++g_shot, name);
+    std::string path = g_folder + "\\" + file;
+    if (WizardDriver::Screenshot(hWnd, path))
+        std::printf("screenshot %s\n", path.c_str());
+    else
+        std::printf("could not take screenshot %s\n", path.c_str());
+}
+
+// Answers every message box that shows up within a short while.
+void AnswerMessageBoxes(WizardDriver& driver, DWORD firstWaitMs)
+{
+    WizardDriver::MessageBoxInfo box;
+    DWORD wait = firstWaitMs;
+    while (driver.WaitForMessageBox(box, wait)) {
+        std::printf("message box \"%s\": %s\n", box.caption.c_str(), box.text.c_str());
+        Shot(box.hWnd, "message");
+        bool hasNo = false;
+        for (int id : box.buttons)
+            hasNo = hasNo || id == IDNO;
+        driver.AnswerMessageBox(box, hasNo ? IDNO : IDOK);
+        wait = 2000;
+    }
+}
+
+bool Next(WizardDriver& driver, const char* shotName)
+{
+    HWND hPage = driver.CurrentPage();
+    driver.Press(WizardDriver::Next);
+    AnswerMessageBoxes(driver, 1500);
+    if (!driver.WaitForPageChange(hPage, 30000)) {
+        std::printf("the wizard stayed on its page\n");
+        Shot(driver.Sheet(), "stuck");
+        return false;
+    }
+    WizardDriver::Pause(500);
+    Shot(driver.Sheet(), shotName);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 4 || std::string(argv[1]) != "walk") {
+        std::fprintf(stderr, "usage: wizdriver walk <PatchWizard.exe> <screenshot folder> [setup directory]\n");
+        return 2;
+    }
+    g_folder = argv[3];
+    WizardDriver driver;
+    if (!driver.Start(argv[2]) || !driver.WaitForSheet()) {
+        std::printf("the wizard did not start\n");
+        return 1;
+    }
+    WizardDriver::Pause(500);
+    Shot(driver.Sheet(), "welcome");
+    if (!Next(driver, "paths"))
+        return 1;
+
+    if (driver.WizardButtons().finish) {
+        driver.Press(WizardDriver::Finish);
+        AnswerMessageBoxes(driver, 120000);
+    } else {
+        if (argc > 4)
+            driver.TypeText(1001, argv[4]);
+        if (!Next(driver, "launch") || !Next(driver, "cleanup"))
+            return 1;
+        driver.Press(WizardDriver::Finish);
+    }
+    DWORD exitCode = 0;
+    if (!driver.WaitForExit(30000, &exitCode)) {
+        std::printf("the wizard did not close\n");
+        driver.Kill();
+        return 1;
+    }
+    std::printf("the wizard closed\n");
+    return 0;
+}
