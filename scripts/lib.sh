@@ -43,14 +43,14 @@ build_all() {
 check_x86_imports() {
     local exe="$1" dump dll
     dump="$(i686-w64-mingw32-objdump -p "$exe")"
-    for dll in $(echo "$dump" | awk '/DLL Name:/ {print toupper($3)}'); do
+    for dll in $(awk '/DLL Name:/ {print toupper($3)}' <<<"$dump"); do
         case "$dll" in
             KERNEL32.DLL|USER32.DLL|GDI32.DLL|ADVAPI32.DLL|COMCTL32.DLL|COMDLG32.DLL|SHELL32.DLL|MSVCRT.DLL) ;;
             *) echo "out/x86/PatchWizard.exe imports $dll, which Windows 95 and NT 4.0 lack" >&2; return 1 ;;
         esac
     done
-    if ! echo "$dump" | grep -qE 'MajorSubsystemVersion[[:space:]]+4' ||
-       ! echo "$dump" | grep -qE 'MinorSubsystemVersion[[:space:]]+0'; then
+    if ! grep -qE 'MajorSubsystemVersion[[:space:]]+4$' <<<"$dump" ||
+       ! grep -qE 'MinorSubsystemVersion[[:space:]]+0$' <<<"$dump"; then
         echo "out/x86/PatchWizard.exe does not ask for subsystem 4.0" >&2
         return 1
     fi

@@ -26,6 +26,8 @@ public:
     WizardDriver& operator=(const WizardDriver&) = delete;
 
     bool Start(const std::string& exePath);
+    // Drives a wizard already running in the given process (this one, say).
+    void AttachTo(DWORD processId) { m_processId = processId; }
     bool WaitForSheet(DWORD timeoutMs = 30000);
     HWND Sheet() const { return m_hSheet; }
     HWND CurrentPage() const;
