@@ -262,7 +262,10 @@ bool WizardDriver::Screenshot(HWND hWnd, const std::string& path)
 
 bool WizardDriver::Running() const
 {
-    return m_hProcess != NULL && ::WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT;
+    // A wizard in a process this driver did not start counts as running.
+    if (m_hProcess == NULL)
+        return m_processId != 0;
+    return ::WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT;
 }
 
 bool WizardDriver::WaitForExit(DWORD timeoutMs, DWORD* pExitCode)
@@ -276,7 +279,7 @@ bool WizardDriver::WaitForExit(DWORD timeoutMs, DWORD* pExitCode)
 
 void WizardDriver::Kill()
 {
-    if (Running()) {
+    if (m_hProcess != NULL && Running()) {
         ::TerminateProcess(m_hProcess, 99);
         ::WaitForSingleObject(m_hProcess, 5000);
     }
