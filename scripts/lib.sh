@@ -79,7 +79,9 @@ ensure_display() {
 }
 
 # A fresh Wine prefix, settled, with one process kept alive in it so that
-# Wine keeps its services running.
+# Wine keeps its services running. The session's own processes (server,
+# services, desktop) are all started here with no output attached: started
+# later by a test, they would inherit its output pipe and keep ctest waiting.
 KEEPALIVE_PID=""
 start_wine_session() {
     export WINEPREFIX="$1"
@@ -89,9 +91,18 @@ start_wine_session() {
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
+    # Xvfb has no window manager: windows Wine leaves unmanaged come and go
+    # at once instead of waiting for a manager that never answers.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
-    wine "$ROOT/build/x64/tools/keepalive.exe" >/dev/null 2>&1 &
+    local ready="$WINEPREFIX/keepalive.ready"
+    wine "$ROOT/build/x64/tools/keepalive.exe" 'Z:'"${ready//\//\\}" </dev/null >/dev/null 2>&1 &
     KEEPALIVE_PID=$!
+    for _ in $(seq 1 300); do
+        [ -e "$ready" ] && break
+        sleep 0.1
+    done
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 end_wine_session() {
