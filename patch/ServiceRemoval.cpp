@@ -1,5 +1,12 @@
 #include "app/MyPropertySheet.h"
+#include "patch/ServiceRemoval.h"
 
-// Placeholder until the service removal lands.
-BOOL CMyPropertyPage2::RemoveSensorServices() { return FALSE; }
-BOOL CMyPropertyPage2::CloseWindowAndWait(LPCSTR) { return FALSE; }
+BOOL CMyPropertyPage2::RemoveSensorServices()
+{
+    // Only Windows NT has services; every other platform takes the Windows 95 way.
+    if (SheetOf(this)->m_osvi.dwPlatformId == VER_PLATFORM_WIN32_NT)
+        return RemoveSensorServicesNT();
+    return ShutDownInstrumentation95();
+}
+
+BOOL CMyPropertyPage2::CloseWindowAndWait(LPCSTR lpszTitle) { return CloseTopLevelWindowAndWait(lpszTitle); }
