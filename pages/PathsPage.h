@@ -27,6 +27,9 @@ public:
 
     // The removal road.
     BOOL OnWizardFinish() override;
+    // The "Chip 306" marker: the sensor driver is set up, its keys may go.
+    BOOL IsSensorDriverSetUp();
+    // Deletes the driver's two service keys and the product's TAVRIND key.
     void RemoveSensorRegistryEntries();
     BOOL RemoveSensorServices();
     BOOL CloseWindowAndWait(LPCSTR lpszTitle);

@@ -21,10 +21,16 @@ BOOL CMyPropertyPage2::OnWizardFinish()
 {
     CMyPropertySheet* pSheet = SheetOf(this);
 
+    // The marker lives in the driver service's own key, which the service
+    // manager deletes together with the service: read after the services,
+    // it would be gone and the product's key would stay behind.
+    const BOOL bDriverSetUp = IsSensorDriverSetUp();
+
     // Services first, then the registry, then the file; a failed step is not undone.
     BOOL bSuccess = FALSE;
     if (RemoveSensorServices()) {
-        RemoveSensorRegistryEntries();
+        if (bDriverSetUp)
+            RemoveSensorRegistryEntries();
         CString strDriverFile = DriverFilePath(pSheet->m_osvi);
         bSuccess = !strDriverFile.IsEmpty() && pSheet->ForceDeleteFile(strDriverFile);
     }
@@ -42,13 +48,17 @@ BOOL CMyPropertyPage2::OnWizardFinish()
     return TRUE;
 }
 
+BOOL CMyPropertyPage2::IsSensorDriverSetUp()
+{
+    // Only a REG_DWORD of that name counts; its value does not matter.
+    CRegistryKey key(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services");
+    DWORD dwChip = 0;
+    return key.ReadDWord("TAVRIND\\Parameters", "Chip 306", &dwChip);
+}
+
 void CMyPropertyPage2::RemoveSensorRegistryEntries()
 {
     CRegistryKey key(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Services");
-    DWORD dwChip = 0;
-    // The marker value says the sensor driver is set up; without it nothing is touched.
-    if (!key.ReadDWord("TAVRIND\\Parameters", "Chip 306", &dwChip))
-        return;
     // Deepest key first: a key with subkeys cannot be deleted. Failures are not reported.
     key.DeleteSubKey("TAVRIND\\Parameters");
     key.DeleteSubKey("TAVRIND");
