@@ -50,6 +50,8 @@ struct Scenario {
     std::vector<std::string> progress;  // the status lines the dialogs showed
 };
 
+void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
+
 class SensorServices : public ::testing::TestWithParam<Scenario> {
 protected:
     void SetUp() override { TearDown(); }
