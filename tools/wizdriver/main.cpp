@@ -40,6 +40,28 @@ void AnswerMessageBoxes(WizardDriver& driver, DWORD firstWaitMs)
     }
 }
 
+// Until a message box appears: a screenshot of each progress dialog the
+// removal shows (one per service stopped, or the host window's wait).
+void ShootProgress(WizardDriver& driver, DWORD timeoutMs)
+{
+    std::string last;
+    WizardDriver::MessageBoxInfo box;
+    for (DWORD waited = 0; waited < timeoutMs && driver.Running(); waited += 50) {
+        if (driver.WaitForMessageBox(box, 0))
+            return;
+        for (const char* title : {"Shut down Services", "File Copy"}) {
+            HWND hDialog = driver.FindProcessWindow(title);
+            std::string status = hDialog ? WizardDriver::WindowText(::GetDlgItem(hDialog, 1005)) : std::string();
+            if (!status.empty() && status != last) {
+                std::printf("progress \"%s\": %s\n", title, status.c_str());
+                Shot(hDialog, "progress");
+                last = status;
+            }
+        }
+        WizardDriver::Pause(50);
+    }
+}
+
 bool Next(WizardDriver& driver, const char* shotName)
 {
     HWND hPage = driver.CurrentPage();
@@ -76,6 +98,7 @@ int main(int argc, char** argv)
 
     if (driver.WizardButtons().finish) {
         driver.Press(WizardDriver::Finish);
+        ShootProgress(driver, 120000);
         AnswerMessageBoxes(driver, 120000);
     } else {
         if (argc > 4)
