@@ -117,7 +117,7 @@ int main(int argc, char** argv)
     for (int round = 1; round <= rounds; ++round) {
         double x = TimeXcopy(setupDir, work + "\\xcopy");
         double s = TimeStaging(exe, setupDir, work + "\\Patch.tmp");
-        std::printf("round %d: staging %.3f s, xcopy %.3f s\n", round, s, x);
+        std::printf("round %d: staging %.3f s, xcopy %.3f s (its process start included)\n", round, s, x);
         if (s < 0 || x < 0) {
             std::printf("a round failed\n");
             return 1;
