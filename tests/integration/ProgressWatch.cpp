@@ -15,7 +15,7 @@ bool IsProgressDialog(HWND hDialog)
 
 }  // namespace
 
-ProgressWatch::ProgressWatch(const std::string& cancelDuring) : m_cancelDuring(cancelDuring)
+ProgressWatch::ProgressWatch()
 {
     g_pWatch = this;
     m_hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, Hook, NULL, ::GetCurrentThreadId());
@@ -50,10 +50,13 @@ void ProgressWatch::Seen(const CWPSTRUCT& message)
         CWinApp* pApp = AfxGetApp();
         if (pApp != NULL && pApp->m_pMainWnd != NULL && ::IsWindowEnabled(pApp->m_pMainWnd->m_hWnd))
             wizardEnabledDuringCopy = true;
-        if (!m_cancelPressed && text == m_cancelDuring) {
-            m_cancelPressed = true;
-            HWND hCancel = ::GetDlgItem(hDialog, IDCANCEL);
-            ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(hCancel));
-        }
+        if (onStatus)
+            onStatus(text, hDialog);
     }
+}
+
+void ProgressWatch::PressCancel(HWND hDialog)
+{
+    HWND hCancel = ::GetDlgItem(hDialog, IDCANCEL);
+    ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(hCancel));
 }

@@ -1,16 +1,16 @@
 #pragma once
 #include <windows.h>
+#include <functional>
 #include <string>
 #include <vector>
 
 // Watches, on the calling thread (the wizard's), what the progress dialog
 // shows while files are staged, and whether the wizard is disabled meanwhile.
-// Given a status text, it presses the dialog's Cancel once that status is
-// shown, so the click waits in the queue while that file is copied, as a
-// person's click would.
+// onStatus runs as each status line is set, that is just before the file it
+// names is staged: what it does happens "while that file is copied".
 class ProgressWatch {
 public:
-    explicit ProgressWatch(const std::string& cancelDuring = "");
+    ProgressWatch();
     ~ProgressWatch();
     ProgressWatch(const ProgressWatch&) = delete;
     ProgressWatch& operator=(const ProgressWatch&) = delete;
@@ -18,12 +18,15 @@ public:
     std::vector<std::string> statuses;  // each status line set, in order
     std::vector<std::string> percents;  // each percentage text set, in order
     bool wizardEnabledDuringCopy = false;
+    std::function<void(const std::string& status, HWND hDialog)> onStatus;
+
+    // Clicks the dialog's Cancel: the click waits in the queue, as a
+    // person's would, until the dialog next handles its messages.
+    static void PressCancel(HWND hDialog);
 
 private:
     static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam);
     void Seen(const CWPSTRUCT& message);
 
-    std::string m_cancelDuring;
-    bool m_cancelPressed = false;
     HHOOK m_hHook = NULL;
 };

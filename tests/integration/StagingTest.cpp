@@ -212,7 +212,14 @@ TEST_F(Staging, CancelDuringTheThirdCopyStopsBeforeTheFourth)
     const std::string tempDir = m_work + "\\Patch.tmp";
     FakeSystem fake;
     fake.SetFreeSpace(64, 512, 1000000, 1000000);
-    ProgressWatch watch("Copying _setup.dll");
+    ProgressWatch watch;
+    bool cancelled = false;
+    watch.onStatus = [&](const std::string& status, HWND hDialog) {
+        if (status == "Copying _setup.dll" && !cancelled) {
+            cancelled = true;
+            ProgressWatch::PressCancel(hDialog);
+        }
+    };
     Outcome first, second;
     std::string presentAfterCancel;  // one mark per listed name: + staged, - not
     bool thirdComplete = false;
@@ -238,4 +245,33 @@ TEST_F(Staging, CancelDuringTheThirdCopyStopsBeforeTheFourth)
     expected.insert(expected.end(), kAllStatuses.begin(), kAllStatuses.end());
     EXPECT_EQ(expected, watch.statuses);
     EXPECT_EQ(-1, StagedCount(tempDir)) << "the clean-up left files behind";
+}
+
+// A setup file that goes between the presence check and its copy (the CD
+// taken out, say): message 110 names it and its source path, and the staging
+// goes on with the next file and on to the launch page.
+TEST_F(Staging, ReportsASetupFileThatVanishedBeforeItsCopyAndGoesOn)
+{
+    const std::string tempDir = m_work + "\\Patch.tmp";
+    const std::string source = m_cd + "\\data.z";
+    FakeSystem fake;
+    fake.SetFreeSpace(64, 512, 1000000, 1000000);
+    ProgressWatch watch;
+    watch.onStatus = [&](const std::string& status, HWND) {
+        if (status == "Copying data.z")
+            ::DeleteFileA(source.c_str());
+    };
+    Outcome outcome;
+    ASSERT_TRUE(RunWizardInProcess([&](WizardDriver& driver) { PressNextWith(driver, m_cd, tempDir, outcome); },
+                                   [&](CMyPropertySheet&) { outcome.staged = StagedCount(tempDir); }));
+
+    std::vector<FakeSystem::Message> messages = fake.Messages();
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_EQ("The wizard was unable to find file data.z. \r\nPlease verify that this setup file exists in " + source +
+                  " and the kt718vn.alf is in the same directory as the wizard executable.",
+              messages[0].text);
+    EXPECT_EQ("PatchWizard", messages[0].caption);
+    EXPECT_TRUE(outcome.leftPage);
+    EXPECT_EQ(7, outcome.staged);
+    EXPECT_EQ(kAllStatuses, watch.statuses);
 }
