@@ -1,5 +1,6 @@
 #include "FakeSystem.h"
 #include "InProcessWizard.h"
+#include "ProgressTexts.h"
 #include "ProgressWatch.h"
 #include "SetupCd.h"
 #include "TestSupport.h"
@@ -166,7 +167,7 @@ TEST_F(Staging, NextChecksTheSetupSetTheDriveAndTheSpaceBeforeStaging)
             fake.FailFreeSpace();
         else
             fake.SetFreeSpace(64, 512, 1000000, 1000000);
-        ProgressWatch watch;
+        ProgressTexts texts;
         Outcome outcome;
         ASSERT_TRUE(RunWizardInProcess([&](WizardDriver& driver) { PressNextWith(driver, setupDir, tempDir, outcome); },
                                        [&](CMyPropertySheet& sheet) {
@@ -192,12 +193,12 @@ TEST_F(Staging, NextChecksTheSetupSetTheDriveAndTheSpaceBeforeStaging)
         EXPECT_EQ(c.root, roots.empty() ? std::string() : roots[0]);
         EXPECT_LE(roots.size(), 1u);
         if (c.leftPage) {
-            EXPECT_EQ(kAllStatuses, watch.statuses);
-            EXPECT_EQ(kAllPercents, watch.percents);
-            EXPECT_FALSE(watch.wizardEnabledDuringCopy);
+            EXPECT_EQ(kAllStatuses, texts.statuses);
+            EXPECT_EQ(kAllPercents, texts.percents);
+            EXPECT_FALSE(texts.wizardEnabledDuringCopy);
             EXPECT_TRUE(outcome.boardFileIntact);
         } else {
-            EXPECT_TRUE(watch.statuses.empty()) << watch.statuses[0];
+            EXPECT_TRUE(texts.statuses.empty()) << texts.statuses[0];
         }
         EXPECT_EQ(7, StagedCount(m_cd)) << "the CD's files were touched";
         EXPECT_EQ(c.stored ? tempDir : std::string(), outcome.storedTempDir);
@@ -212,13 +213,11 @@ TEST_F(Staging, CancelDuringTheThirdCopyStopsBeforeTheFourth)
     const std::string tempDir = m_work + "\\Patch.tmp";
     FakeSystem fake;
     fake.SetFreeSpace(64, 512, 1000000, 1000000);
-    ProgressWatch watch;
+    ProgressTexts texts;
     bool cancelled = false;
-    watch.onStatus = [&](const std::string& status, HWND hDialog) {
-        if (status == "Copying _setup.dll" && !cancelled) {
-            cancelled = true;
-            ProgressWatch::PressCancel(hDialog);
-        }
+    texts.onStatus = [&](const std::string& status) {
+        if (status == "Copying _setup.dll" && !cancelled)
+            cancelled = ClickProgressCancel();
     };
     Outcome first, second;
     std::string presentAfterCancel;  // one mark per listed name: + staged, - not
@@ -243,7 +242,7 @@ TEST_F(Staging, CancelDuringTheThirdCopyStopsBeforeTheFourth)
     EXPECT_EQ(8, second.staged);
     std::vector<std::string> expected(kAllStatuses.begin(), kAllStatuses.begin() + 3);
     expected.insert(expected.end(), kAllStatuses.begin(), kAllStatuses.end());
-    EXPECT_EQ(expected, watch.statuses);
+    EXPECT_EQ(expected, texts.statuses);
     EXPECT_EQ(-1, StagedCount(tempDir)) << "the clean-up left files behind";
 }
 
@@ -256,8 +255,8 @@ TEST_F(Staging, ReportsASetupFileThatVanishedBeforeItsCopyAndGoesOn)
     const std::string source = m_cd + "\\data.z";
     FakeSystem fake;
     fake.SetFreeSpace(64, 512, 1000000, 1000000);
-    ProgressWatch watch;
-    watch.onStatus = [&](const std::string& status, HWND) {
+    ProgressTexts texts;
+    texts.onStatus = [&](const std::string& status) {
         if (status == "Copying data.z")
             ::DeleteFileA(source.c_str());
     };
@@ -273,5 +272,5 @@ TEST_F(Staging, ReportsASetupFileThatVanishedBeforeItsCopyAndGoesOn)
     EXPECT_EQ("PatchWizard", messages[0].caption);
     EXPECT_TRUE(outcome.leftPage);
     EXPECT_EQ(7, outcome.staged);
-    EXPECT_EQ(kAllStatuses, watch.statuses);
+    EXPECT_EQ(kAllStatuses, texts.statuses);
 }
