@@ -18,7 +18,6 @@ public:
 
     BOOL Attach(HWND hWnd);
     HWND Detach();
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     CWnd* GetParent() const;
     CWnd* GetDlgItem(int nID) const;

@@ -13,24 +13,19 @@ BOOL CMyPropertyPage3::OnSetActive()
     return CPropertyPage::OnSetActive();
 }
 
-CString SetupCommandLine(const CString& strTempDir)
-{
-    // Quoted: a temporary directory with a blank in it ("C:\Documents and
-    // Settings\...") must not let the system pick C:\Documents.exe.
-    return "\"" + strTempDir + "\\setup.exe\"";
-}
-
 LRESULT CMyPropertyPage3::OnWizardNext()
 {
     const CString& strTempDir = SheetOf(this)->m_strTempDir;
     CString strProgram = strTempDir + "\\setup.exe";
-    CString strCommandLine = SetupCommandLine(strTempDir);
+    // Quoted, and named as the application too: a temporary directory with a
+    // blank in it ("C:\Documents and Settings\...") must not let the system
+    // pick C:\Documents.exe.
+    CString strCommandLine = "\"" + strProgram + "\"";
 
     STARTUPINFOA startupInfo;
     ZeroMemory(&startupInfo, sizeof startupInfo);
     startupInfo.cb = sizeof startupInfo;
     PROCESS_INFORMATION processInfo;
-    // The application name makes the system start exactly the staged program.
     if (::CreateProcessA(strProgram, strCommandLine.GetBuffer(strCommandLine.GetLength()), NULL, NULL, FALSE, 0,
                          NULL, NULL, &startupInfo, &processInfo)) {
         // The wizard neither waits for the setup program nor watches it.

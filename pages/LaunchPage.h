@@ -9,6 +9,3 @@ public:
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
 };
-
-// The command line that starts the setup program staged in strTempDir.
-CString SetupCommandLine(const CString& strTempDir);

@@ -38,7 +38,7 @@ FakeSystem* FakeSystem::Current() { return g_pFake; }
 void FakeSystem::Record(const std::string& name, std::vector<unsigned long long> args)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_calls_made.push_back(Call{name, std::move(args)});
+    m_callsMade.push_back(Call{name, std::move(args)});
 }
 
 std::vector<FakeSystem::Message> FakeSystem::Messages() const
@@ -95,7 +95,7 @@ std::vector<std::string> FakeSystem::FreeSpaceRoots() const
 std::vector<FakeSystem::Call> FakeSystem::Calls() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_calls_made;
+    return m_callsMade;
 }
 
 DWORD WINAPI FakeSystem::FakeGetTickCount()

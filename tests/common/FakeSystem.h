@@ -83,7 +83,7 @@ private:
     ScopedSysCalls* m_pScope = nullptr;
     std::vector<Message> m_messages;
     std::vector<int> m_answers;
-    std::vector<Call> m_calls_made;
+    std::vector<Call> m_callsMade;
     std::vector<std::string> m_roots;
     bool m_fakeClock = false;
     DWORD m_now = 0;

@@ -30,6 +30,29 @@ DWORD LastErrorOr(DWORD fallback)
     return error != ERROR_SUCCESS ? error : fallback;
 }
 
+// The manager and one of its services, opened together; error says why
+// either could not be opened.
+struct OpenedService {
+    OpenedService(const std::string& name, DWORD managerAccess, DWORD serviceAccess)
+        : manager(::OpenSCManagerA(NULL, NULL, managerAccess)),
+          service(manager != NULL ? ::OpenServiceA(manager, name.c_str(), serviceAccess) : NULL),
+          error(service != NULL ? ERROR_SUCCESS : LastErrorOr(ERROR_GEN_FAILURE))
+    {
+    }
+    ScHandle manager;
+    ScHandle service;
+    DWORD error;
+};
+
+DWORD CurrentState(SC_HANDLE hService, DWORD* pState)
+{
+    SERVICE_STATUS status;
+    if (!::QueryServiceStatus(hService, &status))
+        return LastErrorOr(ERROR_GEN_FAILURE);
+    *pState = status.dwCurrentState;
+    return ERROR_SUCCESS;
+}
+
 // Polls the recorded state until it is the wanted one.
 DWORD WaitForState(SC_HANDLE hService, DWORD wanted)
 {
@@ -82,12 +105,10 @@ DWORD Create(const std::string& exePath, const std::string& name, Behaviour beha
 
 DWORD Start(const std::string& name)
 {
-    ScHandle manager(::OpenSCManagerA(NULL, NULL, SC_MANAGER_ALL_ACCESS));
-    if (manager == NULL)
-        return LastErrorOr(ERROR_GEN_FAILURE);
-    ScHandle service(::OpenServiceA(manager, name.c_str(), SERVICE_ALL_ACCESS));
-    if (service == NULL)
-        return LastErrorOr(ERROR_GEN_FAILURE);
+    OpenedService opened(name, SC_MANAGER_ALL_ACCESS, SERVICE_ALL_ACCESS);
+    if (opened.error != ERROR_SUCCESS)
+        return opened.error;
+    SC_HANDLE service = opened.service;
     // Right after a session starts, Wine refuses starts for a few seconds.
     for (DWORD waited = 0;; waited += 250) {
         if (::StartServiceA(service, 0, NULL))
@@ -104,23 +125,19 @@ DWORD Start(const std::string& name)
 
 DWORD Release(const std::string& name)
 {
-    ScHandle manager(::OpenSCManagerA(NULL, NULL, SC_MANAGER_CONNECT));
-    if (manager == NULL)
-        return LastErrorOr(ERROR_GEN_FAILURE);
-    ScHandle service(::OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS));
-    if (service == NULL)
-        return LastErrorOr(ERROR_GEN_FAILURE);
-    SERVICE_STATUS status;
-    if (!::QueryServiceStatus(service, &status))
-        return LastErrorOr(ERROR_GEN_FAILURE);
-    if (status.dwCurrentState == SERVICE_STOPPED)
-        return ERROR_SUCCESS;
+    OpenedService opened(name, SC_MANAGER_CONNECT, SERVICE_QUERY_STATUS);
+    if (opened.error != ERROR_SUCCESS)
+        return opened.error;
+    DWORD state = 0;
+    DWORD error = CurrentState(opened.service, &state);
+    if (error != ERROR_SUCCESS || state == SERVICE_STOPPED)
+        return error;
     HANDLE hEvent = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, ReleaseEventName(name).c_str());
     if (hEvent != NULL) {
         ::SetEvent(hEvent);
         ::CloseHandle(hEvent);
     }
-    return WaitForState(service, SERVICE_STOPPED);
+    return WaitForState(opened.service, SERVICE_STOPPED);
 }
 
 DWORD Remove(const std::string& name)
@@ -153,17 +170,10 @@ DWORD Remove(const std::string& name)
 
 DWORD QueryState(const std::string& name, DWORD* pState)
 {
-    ScHandle manager(::OpenSCManagerA(NULL, NULL, SC_MANAGER_CONNECT));
-    if (manager == NULL)
-        return LastErrorOr(ERROR_GEN_FAILURE);
-    ScHandle service(::OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS));
-    if (service == NULL)
-        return LastErrorOr(ERROR_GEN_FAILURE);
-    SERVICE_STATUS status;
-    if (!::QueryServiceStatus(service, &status))
-        return LastErrorOr(ERROR_GEN_FAILURE);
-    *pState = status.dwCurrentState;
-    return ERROR_SUCCESS;
+    OpenedService opened(name, SC_MANAGER_CONNECT, SERVICE_QUERY_STATUS);
+    if (opened.error != ERROR_SUCCESS)
+        return opened.error;
+    return CurrentState(opened.service, pState);
 }
 
 std::string StateName(DWORD state)
